@@ -1,0 +1,17 @@
+#include "shown_window.h"
+
+#include <QTest>
+
+bool show_active(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+// The key codes of Latin-1 letters are the codes of their capitals.
+void type_text(QWidget* widget, const QString& text) {
+    for (const QChar character : text) {
+        const auto key = static_cast<Qt::Key>(character.toUpper().unicode());
+        QTest::sendKeyEvent(QTest::Click, widget, key, QString(character), Qt::NoModifier);
+    }
+}

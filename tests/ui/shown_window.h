@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+// Finds a control of a window by its object name, such as "B2(1)" or "List2".
+template <typename Control = QWidget> Control* control(const QWidget& window, const char* name) {
+    return window.findChild<Control*>(QLatin1String(name));
+}
+
+// Shows the window and waits until it is the active one, so that focus changes inside it raise
+// focus events. False if it never became active.
+bool show_active(QWidget& window);
+
+// Presses and releases one key per character, umlauts and ß included, which QTest::keyClicks
+// does not know.
+void type_text(QWidget* widget, const QString& text);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace quabbel::ui {
+
+// A single-letter box: a line edit that shows its text centred and reports when the player
+// moves the focus into it.
+class PositionBox : public QLineEdit {
+    Q_OBJECT
+
+public:
+    PositionBox(const QString& name, QWidget* parent);
+
+signals:
+    // The focus came from another control of the same window (by mouse, Tab or a program),
+    // not from the window becoming active again or a closing menu.
+    void gotFocus();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+};
+
+} // namespace quabbel::ui

@@ -1,0 +1,28 @@
+#include "ui/sorted_list.h"
+
+#include <QLocale>
+
+namespace quabbel::ui {
+
+SortedList::SortedList(const QString& name, QWidget* parent)
+    : QListWidget(parent), collator_(QLocale(QLocale::German, QLocale::Germany)) {
+    setObjectName(name);
+    collator_.setCaseSensitivity(Qt::CaseInsensitive);
+}
+
+// After any items that sort equal, so items of the same rank stay in the order they came.
+void SortedList::add_item(const QString& text) {
+    int first = 0;
+    int last = count();
+    while (first < last) {
+        const int middle = first + (last - first) / 2;
+        if (collator_.compare(text, item(middle)->text()) < 0) {
+            last = middle;
+        } else {
+            first = middle + 1;
+        }
+    }
+    insertItem(first, text);
+}
+
+} // namespace quabbel::ui
