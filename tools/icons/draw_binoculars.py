@@ -1,48 +1,13 @@
 #!/usr/bin/env python3
 """Draws the main window's binoculars icon at 32 x 32 and 16 x 16 pixels.
 
-The picture is described once, in a unit square, by simple shapes; each size is rasterised
-from that description using the 16 standard Windows colours plus one transparent entry, and
-written as a palette PNG. Only the Python standard library is used.
-
 Usage: draw_binoculars.py OUTPUT_DIRECTORY
 """
 
-import math
-import struct
 import sys
-import zlib
 from pathlib import Path
 
-BLACK, NAVY, GREY, SILVER, BLUE, AQUA, WHITE = 0, 4, 8, 7, 12, 14, 15
-TRANSPARENT = 16
-
-# The 16 standard Windows colours, in their usual order.
-PALETTE = [
-    (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0),
-    (0, 0, 128), (128, 0, 128), (0, 128, 128), (192, 192, 192),
-    (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0),
-    (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
-]
-
-
-def box(left, top, right, bottom, radius):
-    """Signed distance to a rounded rectangle: negative inside."""
-    centre_x, centre_y = (left + right) / 2, (top + bottom) / 2
-    half_w, half_h = (right - left) / 2 - radius, (bottom - top) / 2 - radius
-
-    def distance(x, y):
-        dx, dy = abs(x - centre_x) - half_w, abs(y - centre_y) - half_h
-        outside = math.hypot(max(dx, 0.0), max(dy, 0.0))
-        return outside + min(max(dx, dy), 0.0) - radius
-
-    return distance
-
-
-def disc(centre_x, centre_y, radius):
-    """Signed distance to a circle: negative inside."""
-    return lambda x, y: math.hypot(x - centre_x, y - centre_y) - radius
-
+from palette_icon import AQUA, BLACK, BLUE, GREY, NAVY, SILVER, WHITE, box, disc, write_icons
 
 # Back to front: each shape has a fill colour, an outline colour (None for no outline) and the
 # smallest icon size that still has room for it.
@@ -64,49 +29,10 @@ SHAPES += [
 ]
 
 
-def rasterise(size):
-    """One palette index per pixel, row by row, sampled at the pixel centres."""
-    outline = 1.0 / size
-    rows = []
-    for row in range(size):
-        y = (row + 0.5) / size
-        pixels = []
-        for column in range(size):
-            x = (column + 0.5) / size
-            colour = TRANSPARENT
-            for distance, fill, edge, smallest in SHAPES:
-                inside = distance(x, y) if size >= smallest else 1.0
-                if inside <= 0:
-                    colour = edge if edge is not None and inside > -outline else fill
-            pixels.append(colour)
-        rows.append(pixels)
-    return rows
-
-
-def chunk(kind, data):
-    body = kind + data
-    return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
-
-
-def palette_png(rows):
-    height, width = len(rows), len(rows[0])
-    colours = PALETTE + [(255, 255, 255)]
-    alpha = bytes([255] * len(PALETTE) + [0])
-    raw = b"".join(b"\x00" + bytes(pixels) for pixels in rows)
-    return (b"\x89PNG\r\n\x1a\n"
-            + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 3, 0, 0, 0))
-            + chunk(b"PLTE", b"".join(bytes(colour) for colour in colours))
-            + chunk(b"tRNS", alpha)
-            + chunk(b"IDAT", zlib.compress(raw, 9))
-            + chunk(b"IEND", b""))
-
-
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__.strip().splitlines()[-1])
-    output = Path(sys.argv[1])
-    for size in (32, 16):
-        (output / f"binoculars_{size}.png").write_bytes(palette_png(rasterise(size)))
+    write_icons(SHAPES, Path(sys.argv[1]), "binoculars")
 
 
 if __name__ == "__main__":
