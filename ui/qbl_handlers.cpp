@@ -1,6 +1,8 @@
 // The main window's event handlers.
 
 #include "search/search_2.h"
+#include "search/search_3.h"
+#include "search/search_4.h"
 #include "tables/upper_case.h"
 #include "ui/position_box.h"
 #include "ui/qbl.h"
@@ -9,8 +11,29 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <cstddef>
+#include <string>
+#include <vector>
 
 namespace quabbel::ui {
+
+namespace {
+
+std::u16string text_of(const PositionBox* box) {
+    return box->text().toStdU16String();
+}
+
+// Raises the box's change when the text was not in capitals yet.
+void upper_case_text(PositionBox* box) {
+    box->setText(QString::fromStdU16String(upper_case(text_of(box))));
+}
+
+void add_words(SortedList* list, const std::vector<std::u16string>& words) {
+    for (const std::u16string& word : words) {
+        list->add_item(QString::fromStdU16String(word));
+    }
+}
+
+} // namespace
 
 // Runs before the window is first shown, so no search ever sees a partly filled table.
 void qbl::Form_Load() {
@@ -41,14 +64,22 @@ void qbl::B2_GotFocus(qint16 /*Index*/) {
     B2[2]->setText(QString());
 }
 
-// A three-letter box has no search yet; its change enters the results layout.
-void qbl::B3_Change(qint16 /*Index*/) {
+// The three- and four-letter boxes keep their letters when the focus moves; whichever box
+// changed, the search reads all boxes of its word length. As in B2_Change, a lower-case letter
+// raises a nested run through the assignment, and both runs fill the list from the same texts.
+void qbl::B3_Change(qint16 Index) {
     enter_results_layout();
+    upper_case_text(B3.at(static_cast<std::size_t>(Index)));
+    List3->clear();
+    add_words(List3, search_3(*tables_, text_of(B3[1]), text_of(B3[2]), text_of(B3[3])));
 }
 
-// A four-letter box has no search yet; its change enters the results layout.
-void qbl::B4_Change(qint16 /*Index*/) {
+void qbl::B4_Change(qint16 Index) {
     enter_results_layout();
+    upper_case_text(B4.at(static_cast<std::size_t>(Index)));
+    List4->clear();
+    add_words(List4,
+              search_4(*tables_, text_of(B4[1]), text_of(B4[2]), text_of(B4[3]), text_of(B4[4])));
 }
 
 void qbl::ende_Click() {
