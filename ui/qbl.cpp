@@ -1,6 +1,7 @@
 #include "ui/qbl.h"
 
 #include "ui/fonts.h"
+#include "ui/info_window.h"
 #include "ui/placement.h"
 #include "ui/position_box.h"
 #include "ui/qbl_geometry.h"
@@ -109,7 +110,9 @@ qbl::~qbl() = default;
 void qbl::create_menu() {
     QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
     datei->setObjectName(QStringLiteral("datei"));
-    datei->addAction(QStringLiteral("&Info"))->setObjectName(QStringLiteral("info"));
+    QAction* info = datei->addAction(QStringLiteral("&Info"));
+    info->setObjectName(QStringLiteral("info"));
+    connect(info, &QAction::triggered, this, &qbl::info_Click);
     QAction* ende = datei->addAction(QStringLiteral("&Ende"));
     ende->setObjectName(QStringLiteral("ende"));
     connect(ende, &QAction::triggered, this, &qbl::ende_Click);

@@ -10,6 +10,7 @@ class QLabel;
 
 namespace quabbel::ui {
 
+class InfoWindow;
 class PositionBox;
 class SortedList;
 
@@ -51,9 +52,12 @@ private:
     void B2_GotFocus(qint16 Index);
     void B3_Change(qint16 Index);
     void B4_Change(qint16 Index);
+    void info_Click();
     void ende_Click();
 
     std::unique_ptr<WordTables> tables_;
+    // Created on the first "&Info" and kept until the end, hidden in between.
+    std::unique_ptr<InfoWindow> info_;
 
     // Indexed by letter position; element 0 is left empty, as no box stands for it.
     std::array<PositionBox*, 3> B2{};

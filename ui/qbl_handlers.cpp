@@ -4,6 +4,7 @@
 #include "search/search_3.h"
 #include "search/search_4.h"
 #include "tables/upper_case.h"
+#include "ui/info_window.h"
 #include "ui/position_box.h"
 #include "ui/qbl.h"
 #include "ui/sorted_list.h"
@@ -80,6 +81,16 @@ void qbl::B4_Change(qint16 Index) {
     List4->clear();
     add_words(List4,
               search_4(*tables_, text_of(B4[1]), text_of(B4[2]), text_of(B4[3]), text_of(B4[4])));
+}
+
+// The info window has no owner and does not block: the main window stays usable beside it.
+// Choosing the entry again brings the same window to the front, where it was.
+void qbl::info_Click() {
+    if (!info_) {
+        info_ = std::make_unique<InfoWindow>();
+    }
+    info_->show();
+    info_->activateWindow();
 }
 
 void qbl::ende_Click() {
