@@ -55,6 +55,33 @@ private slots:
         QVERIFY(!window.isVisible());
         QVERIFY(!other_window.isVisible());
     }
+
+    void endingWithTheInfoWindowOpenClosesItToo_data() {
+        QTest::addColumn<bool>("by_ende");
+        QTest::newRow("ende") << true;
+        QTest::newRow("main window's close box") << false;
+    }
+
+    void endingWithTheInfoWindowOpenClosesItToo() {
+        QFETCH(bool, by_ende);
+        qbl window;
+        QVERIFY(show_active(window));
+        control<QAction>(window, "info")->trigger();
+        const QList<QWidget*> info = windows_named("info_");
+        QCOMPARE(info.size(), 1);
+        QVERIFY(info[0]->isVisible());
+
+        const auto end_program = [&window, by_ende] {
+            if (by_ende) {
+                control<QAction>(window, "ende")->trigger();
+            } else {
+                window.close();
+            }
+        };
+        QCOMPARE(exit_code_after(end_program), 0);
+        QVERIFY(!window.isVisible());
+        QVERIFY(!info[0]->isVisible());
+    }
 };
 
 QTEST_MAIN(EndingTest)

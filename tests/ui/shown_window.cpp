@@ -1,6 +1,17 @@
 #include "shown_window.h"
 
+#include <QApplication>
 #include <QTest>
+
+QList<QWidget*> windows_named(const char* name) {
+    QList<QWidget*> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String(name)) {
+            windows << window;
+        }
+    }
+    return windows;
+}
 
 bool show_active(QWidget& window) {
     window.show();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QWidget>
 
@@ -7,6 +8,9 @@
 template <typename Control = QWidget> Control* control(const QWidget& window, const char* name) {
     return window.findChild<Control*>(QLatin1String(name));
 }
+
+// The program's top-level windows with this object name, such as "info_", shown or hidden.
+QList<QWidget*> windows_named(const char* name);
 
 // Shows the window and waits until it is the active one, so that focus changes inside it raise
 // focus events. False if it never became active.
