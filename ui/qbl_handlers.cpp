@@ -52,11 +52,9 @@ void qbl::Form_Load() {
 void qbl::B2_Change(qint16 Index) {
     enter_results_layout();
     PositionBox* box = B2.at(static_cast<std::size_t>(Index));
-    box->setText(QString::fromStdU16String(upper_case(box->text().toStdU16String())));
+    upper_case_text(box);
     List2->clear();
-    for (const std::u16string& word : search_2(*tables_, Index, box->text().toStdU16String())) {
-        List2->add_item(QString::fromStdU16String(word));
-    }
+    add_words(List2, search_2(*tables_, Index, text_of(box)));
 }
 
 // Whichever box got the focus, both start empty: a box that held text raises its change.
