@@ -26,3 +26,11 @@ void type_text(QWidget* widget, const QString& text) {
         QTest::sendKeyEvent(QTest::Click, widget, key, QString(character), Qt::NoModifier);
     }
 }
+
+QStringList items(const QListWidget& list) {
+    QStringList texts;
+    for (int row = 0; row < list.count(); ++row) {
+        texts << list.item(row)->text();
+    }
+    return texts;
+}

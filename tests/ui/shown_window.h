@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QList>
+#include <QListWidget>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 // Finds a control of a window by its object name, such as "B2(1)" or "List2".
@@ -19,3 +21,6 @@ bool show_active(QWidget& window);
 // Presses and releases one key per character, umlauts and ß included, which QTest::keyClicks
 // does not know.
 void type_text(QWidget* widget, const QString& text);
+
+// The texts of a list's items, top to bottom.
+QStringList items(const QListWidget& list);

@@ -1,5 +1,6 @@
 // The result lists keep their items in German dictionary order, whatever order they come in.
 
+#include "shown_window.h"
 #include "ui/sorted_list.h"
 
 #include <QTest>
@@ -34,11 +35,7 @@ private slots:
         for (const QString& item : added) {
             list.add_item(item);
         }
-        QStringList items;
-        for (int row = 0; row < list.count(); ++row) {
-            items << list.item(row)->text();
-        }
-        QCOMPARE(items, shown);
+        QCOMPARE(items(list), shown);
     }
 };
 

@@ -14,14 +14,6 @@ using quabbel::ui::qbl;
 
 namespace {
 
-QStringList items(const QListWidget& list) {
-    QStringList texts;
-    for (int row = 0; row < list.count(); ++row) {
-        texts << list.item(row)->text();
-    }
-    return texts;
-}
-
 bool each_once(const QStringList& texts) {
     return QSet<QString>(texts.begin(), texts.end()).size() == texts.size();
 }

@@ -16,14 +16,6 @@ using quabbel::ui::qbl;
 
 namespace {
 
-QStringList items(const QListWidget& list) {
-    QStringList texts;
-    for (int row = 0; row < list.count(); ++row) {
-        texts << list.item(row)->text();
-    }
-    return texts;
-}
-
 const QStringList words_with_a_first{"AA", "AB", "AD", "AH", "AI", "AM", "AN", "AR", "AS", "AU"};
 
 } // namespace
