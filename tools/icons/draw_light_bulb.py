@@ -8,8 +8,8 @@ import math
 import sys
 from pathlib import Path
 
-from palette_icon import (BLACK, GREY, OLIVE, SILVER, WHITE, YELLOW, box, disc, stroke, union,
-                          write_icons)
+from palette_icon import BLACK, GREY, OLIVE, SILVER, WHITE, YELLOW, write_icons
+from shapes import Box, Disc, stroke, union
 
 CENTRE_X, CENTRE_Y = 0.50, 0.40    # of the glass
 # Degrees, clockwise from the right, with the smallest size that draws the ray; none points down.
@@ -26,13 +26,13 @@ def ray(degrees):
 # Back to front; see palette_icon for what a shape holds.
 SHAPES = [(ray(degrees), OLIVE, None, smallest) for degrees, smallest in RAYS]
 SHAPES += [
-    (union(disc(CENTRE_X, CENTRE_Y, 0.25), box(0.38, 0.50, 0.62, 0.74, 0.02)),
+    (union(Disc(CENTRE_X, CENTRE_Y, 0.25), Box(0.38, 0.50, 0.62, 0.74, 0.02)),
      YELLOW, OLIVE, 16),                                                        # glass and neck
-    (disc(0.42, 0.32, 0.07), WHITE, None, 16),                                  # highlight
-    (box(0.36, 0.70, 0.64, 0.88, 0.03), SILVER, BLACK, 16),                     # screw base
-    (box(0.37, 0.76, 0.63, 0.79, 0.0), GREY, None, 32),                         # thread
-    (box(0.37, 0.82, 0.63, 0.85, 0.0), GREY, None, 32),                         # thread
-    (box(0.44, 0.86, 0.56, 0.94, 0.03), BLACK, None, 16),                       # contact
+    (Disc(0.42, 0.32, 0.07), WHITE, None, 16),                                  # highlight
+    (Box(0.36, 0.70, 0.64, 0.88, 0.03), SILVER, BLACK, 16),                     # screw base
+    (Box(0.37, 0.76, 0.63, 0.79, 0.0), GREY, None, 32),                         # thread
+    (Box(0.37, 0.82, 0.63, 0.85, 0.0), GREY, None, 32),                         # thread
+    (Box(0.44, 0.86, 0.56, 0.94, 0.03), BLACK, None, 16),                       # contact
 ]
 
 

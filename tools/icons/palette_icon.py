@@ -1,13 +1,12 @@
 """Shared drawing for the window icons.
 
 An icon is described once, in a unit square, as a list of shapes drawn back to front. Each
-shape is a signed distance function (negative inside), a fill colour, an outline colour (None
+shape is a signed distance function (see shapes.py), a fill colour, an outline colour (None
 for no outline) and the smallest icon size that still has room for it. Each size is rasterised
 from that description using the 16 standard Windows colours plus one transparent entry, and
 written as a palette PNG. Only the Python standard library is used.
 """
 
-import math
 import struct
 import zlib
 
@@ -24,39 +23,14 @@ PALETTE = [
 ]
 
 
-def box(left, top, right, bottom, radius):
-    """Signed distance to a rounded rectangle: negative inside."""
-    centre_x, centre_y = (left + right) / 2, (top + bottom) / 2
-    half_w, half_h = (right - left) / 2 - radius, (bottom - top) / 2 - radius
-
-    def distance(x, y):
-        dx, dy = abs(x - centre_x) - half_w, abs(y - centre_y) - half_h
-        outside = math.hypot(max(dx, 0.0), max(dy, 0.0))
-        return outside + min(max(dx, dy), 0.0) - radius
-
-    return distance
-
-
-def disc(centre_x, centre_y, radius):
-    """Signed distance to a circle: negative inside."""
-    return lambda x, y: math.hypot(x - centre_x, y - centre_y) - radius
-
-
-def stroke(x1, y1, x2, y2, half_width):
-    """Signed distance to a straight stroke with round ends: negative inside."""
-    length_squared = (x2 - x1) ** 2 + (y2 - y1) ** 2
-
-    def distance(x, y):
-        along = ((x - x1) * (x2 - x1) + (y - y1) * (y2 - y1)) / length_squared
-        along = min(max(along, 0.0), 1.0)
-        return math.hypot(x - x1 - along * (x2 - x1), y - y1 - along * (y2 - y1)) - half_width
-
-    return distance
-
-
-def union(*distances):
-    """One shape covering all the given ones, outlined as a whole."""
-    return lambda x, y: min(distance(x, y) for distance in distances)
+def colour_at(shapes, x, y, size, outline):
+    """Palette index at a point of an icon SIZE pixels wide, with outlines OUTLINE wide."""
+    colour = TRANSPARENT
+    for distance, fill, edge, smallest in shapes:
+        inside = distance(x, y) if size >= smallest else 1.0
+        if inside <= 0:
+            colour = edge if edge is not None and inside > -outline else fill
+    return colour
 
 
 def rasterise(shapes, size):
@@ -68,12 +42,7 @@ def rasterise(shapes, size):
         pixels = []
         for column in range(size):
             x = (column + 0.5) / size
-            colour = TRANSPARENT
-            for distance, fill, edge, smallest in shapes:
-                inside = distance(x, y) if size >= smallest else 1.0
-                if inside <= 0:
-                    colour = edge if edge is not None and inside > -outline else fill
-            pixels.append(colour)
+            pixels.append(colour_at(shapes, x, y, size, outline))
         rows.append(pixels)
     return rows
 
