@@ -2,11 +2,12 @@
 # every test in the normal and the sanitizer build.
 
 DEBIAN_PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev \
-                   libgtest-dev libgmock-dev libbenchmark-dev
+                   libgtest-dev libgmock-dev libbenchmark-dev \
+                   dpkg-dev file desktop-file-utils appstream
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 QUABBEL_WERROR ?= OFF
 
-.PHONY: all deps build build-asan run test test-default test-asan format clean
+.PHONY: all deps build build-asan run test test-default test-asan package format clean
 .NOTPARALLEL:
 
 all: build
@@ -46,6 +47,10 @@ test-asan: build-asan
 	ctest --preset asan
 
 test: test-default test-asan
+
+# The Debian package, into build/packages/.
+package: build
+	cmake --build --preset default --target package
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
