@@ -1,9 +1,11 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <numeric>
 #include <stdexcept>
 #include <string>
 
@@ -27,9 +29,32 @@ public:
         ++count_;
     }
 
+    // Appends the slots first to last, in ascending order; none when last is below first.
+    void append_slots(int first, int last) {
+        if (last < first) {
+            return;
+        }
+        const int added = last - first + 1;
+        checked(count_ + added);
+        std::iota(end(), end() + added, static_cast<std::int16_t>(first));
+        count_ += added;
+    }
+
+    // Appends entries 1 to count of the other buffer, in their order.
+    void append_all(const StageBuffer& other) {
+        checked(count_ + other.count_);
+        std::copy(other.begin(), other.end(), end());
+        count_ += other.count_;
+    }
+
     int at(int index) const { return entries_[checked(index)]; }
 
 private:
+    // Entry 1 and the entry after the last.
+    const std::int16_t* begin() const { return entries_.data() + 1; }
+    const std::int16_t* end() const { return begin() + count_; }
+    std::int16_t* end() { return entries_.data() + 1 + count_; }
+
     static std::size_t checked(int index) {
         if (index < 0 || index >= Capacity) {
             throw std::out_of_range("stage buffer index " + std::to_string(index) +

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,29 +14,31 @@ namespace quabbel {
 
 namespace staged_filter_detail {
 
-// A box equals a letter only when it holds exactly that one character; no case folding.
-inline bool equals(char16_t letter, std::u16string_view box) {
-    return box.size() == 1 && box.front() == letter;
+// A box equals a letter only when it holds exactly that one character; no case folding. A box
+// that is empty or holds several characters equals no letter, so it matches no word.
+inline std::optional<char16_t> letter_of(std::u16string_view box) {
+    if (box.size() != 1) {
+        return std::nullopt;
+    }
+    return box.front();
 }
 
 // Appends to the output, in input order, every slot whose word has the box's text as its letter
 // at the position (counted from 1). slot_of(i) gives the slot of input entry i, 1 to input_count.
+// A box that holds no single letter matches no word, so then the input is not read at all.
 template <int Width, int Capacity, typename SlotOf>
 void keep_matching(const WordTable<Width, Capacity>& table, int input_count, SlotOf slot_of,
                    int position, std::u16string_view box, StageBuffer<Capacity>& output) {
+    const std::optional<char16_t> letter = letter_of(box);
+    if (!letter) {
+        return;
+    }
     const auto offset = static_cast<std::size_t>(position - 1);
     for (int index = 1; index <= input_count; ++index) {
         const int slot = slot_of(index);
-        if (equals(table.at(slot)[offset], box)) {
+        if (table.at(slot)[offset] == *letter) {
             output.append(slot);
         }
-    }
-}
-
-template <int Capacity, typename SlotOf>
-void keep_all(int input_count, SlotOf slot_of, StageBuffer<Capacity>& output) {
-    for (int index = 1; index <= input_count; ++index) {
-        output.append(slot_of(index));
     }
 }
 
@@ -63,7 +66,7 @@ std::vector<std::u16string> staged_filter(const WordTable<Width, Capacity>& tabl
     const auto table_slot = [](int index) { return index; };
     keep_matching(table, count, table_slot, 1, at(boxes, 1), at(stages, 1));
     if (at(stages, 1).count() == 0) {
-        keep_all(count, table_slot, at(stages, 1));
+        at(stages, 1).append_slots(1, count);
     }
 
     for (int position = 2; position <= Width; ++position) {
@@ -73,7 +76,7 @@ std::vector<std::u16string> staged_filter(const WordTable<Width, Capacity>& tabl
         const auto input_slot = [&input](int index) { return input.at(index); };
         keep_matching(table, input.count(), input_slot, position, box, output);
         if (output.count() == 0 && box.empty()) {
-            keep_all(input.count(), input_slot, output);
+            output.append_all(input);
         }
     }
 
