@@ -8,6 +8,7 @@
 #include "word_order.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
@@ -37,7 +38,7 @@ bool is_capitals_word(std::u16string_view word) {
 }
 
 template <typename List, typename Predicate>
-long count_words(const List& list, Predicate predicate) {
+std::ptrdiff_t count_words(const List& list, Predicate predicate) {
     return std::count_if(list.begin(), list.end(), predicate);
 }
 
