@@ -3,7 +3,8 @@
 
 DEBIAN_PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev \
                    libgtest-dev libgmock-dev libbenchmark-dev \
-                   dpkg-dev file desktop-file-utils appstream
+                   dpkg-dev file desktop-file-utils appstream \
+                   binutils-mingw-w64-x86-64
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 QUABBEL_WERROR ?= OFF
 
