@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
-#include <stdexcept>
 #include <string>
 
 namespace {
@@ -53,17 +52,6 @@ TEST(WordTables, CountsAreZeroUntilTheirLoaderSetsThem) {
     EXPECT_EQ(tables->count_4, 3041);
     EXPECT_EQ(tables->count_2, 76);
     EXPECT_EQ(tables->count_3, 629);
-}
-
-TEST(WordTables, TablesHaveTheirCapacities) {
-    auto tables = std::make_unique<WordTables>();
-    EXPECT_NO_THROW(tables->table_2.store(100, u"ab"));
-    EXPECT_THROW(tables->table_2.store(101, u"ab"), std::out_of_range);
-    EXPECT_NO_THROW(tables->table_3.store(700, u"abc"));
-    EXPECT_THROW(tables->table_3.store(701, u"abc"), std::out_of_range);
-    EXPECT_NO_THROW(tables->table_4.store(3500, u"abcd"));
-    EXPECT_THROW(tables->table_4.store(3501, u"abcd"), std::out_of_range);
-    EXPECT_THROW((void)tables->table_4.at(-1), std::out_of_range);
 }
 
 // Lower-case markers on both sides of a block show that a loader neither overwrites nor
