@@ -4,8 +4,8 @@
 
 namespace quabbel::ui {
 
-// A single-letter box: a line edit that shows its text centred and reports when the player
-// moves the focus into it.
+// A single-letter box: a line edit that shows its text centred, takes text of any length and
+// reports when the player moves the focus into it.
 class PositionBox : public QLineEdit {
     Q_OBJECT
 
