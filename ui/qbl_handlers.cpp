@@ -23,9 +23,16 @@ std::u16string text_of(const PositionBox* box) {
     return box->text().toStdU16String();
 }
 
-// Raises the box's change when the text was not in capitals yet.
+// Writes the text back in capitals when it was not in capitals yet, which raises the box's
+// change once more. Assigning a text puts the cursor at its end; it goes back to where the
+// player was typing, which the upper-casing does not move since the length stays.
 void upper_case_text(PositionBox* box) {
-    box->setText(QString::fromStdU16String(upper_case(text_of(box))));
+    const QString capitals = QString::fromStdU16String(upper_case(text_of(box)));
+    if (capitals != box->text()) {
+        const int cursor = box->cursorPosition();
+        box->setText(capitals);
+        box->setCursorPosition(cursor);
+    }
 }
 
 void add_words(SortedList* list, const std::vector<std::u16string>& words) {
