@@ -1,14 +1,17 @@
 # Whole set-up on a fresh Debian 12 machine: "make run" starts the program, "make test" runs
-# every test in the normal and the sanitizer build.
+# every test in the normal and the sanitizer build and a short run of each fuzz target.
 
 DEBIAN_PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev \
                    libgtest-dev libgmock-dev libbenchmark-dev \
                    dpkg-dev file desktop-file-utils appstream \
                    binutils-mingw-w64-x86-64
+# The fuzz targets are built with clang.
+DEBIAN_PACKAGES += clang-14 libclang-rt-14-dev
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 QUABBEL_WERROR ?= OFF
 
-.PHONY: all deps build build-asan run test test-default test-asan package format clean
+.PHONY: all deps build build-asan build-fuzz run test test-default test-asan test-fuzz fuzz \
+        package format clean
 .NOTPARALLEL:
 
 all: build
@@ -35,6 +38,10 @@ build-asan: deps
 	cmake --preset asan -DQUABBEL_WERROR=$(QUABBEL_WERROR)
 	cmake --build --preset asan
 
+build-fuzz: deps
+	cmake --preset fuzz -DQUABBEL_WERROR=$(QUABBEL_WERROR)
+	cmake --build --preset fuzz
+
 run: build
 	./build/app/quabbel
 
@@ -47,7 +54,14 @@ test-default: build
 test-asan: build-asan
 	ctest --preset asan
 
-test: test-default test-asan
+test-fuzz: build-fuzz
+	ctest --preset fuzz
+
+test: test-default test-asan test-fuzz
+
+# Ten minutes for each fuzz target; the corpora grow in build-fuzz/tests/fuzz/corpus/.
+fuzz: build-fuzz
+	ctest --preset fuzz-long
 
 # The Debian package, into build/packages/.
 package: build
@@ -57,4 +71,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz

@@ -1,14 +1,12 @@
 // The three- and four-letter filters against a direct reading of their rules, for many random
-// box combinations: the words of the table that match every box holding text, with box 1
-// disregarded when no word begins with it, and nothing when that is every word of the table
-// (as when no box restricts the search). Holds for any word data.
+// box combinations.
 
+#include "direct_reading.h"
 #include "loaded_tables.h"
 #include "search/search_3.h"
 #include "search/search_4.h"
 #include "table_scan.h"
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <gtest/gtest.h>
@@ -22,30 +20,6 @@ namespace {
 using Words = std::vector<std::u16string>;
 
 template <std::size_t Width> using Boxes = std::array<std::u16string, Width>;
-
-bool has_at(const std::u16string& word, std::size_t position, const std::u16string& box) {
-    return box.size() == 1 && word[position] == box.front();
-}
-
-template <std::size_t Width> Words direct_reading(const Words& table, const Boxes<Width>& boxes) {
-    const bool box1_counts = std::any_of(table.begin(), table.end(), [&boxes](const auto& word) {
-        return has_at(word, 0, boxes[0]);
-    });
-    Words matches;
-    for (const std::u16string& word : table) {
-        bool fits = !box1_counts || has_at(word, 0, boxes[0]);
-        for (std::size_t position = 1; fits && position < Width; ++position) {
-            fits = boxes[position].empty() || has_at(word, position, boxes[position]);
-        }
-        if (fits) {
-            matches.push_back(word);
-        }
-    }
-    if (matches.size() == table.size()) {
-        return {};
-    }
-    return matches;
-}
 
 // Mostly empty boxes and single capitals, as the player leaves them, now and then a character
 // that begins no word, a lower-case letter or two characters.
