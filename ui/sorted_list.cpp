@@ -7,6 +7,9 @@ namespace quabbel::ui {
 SortedList::SortedList(const QString& name, QWidget* parent)
     : QListWidget(parent), collator_(QLocale(QLocale::German, QLocale::Germany)) {
     setObjectName(name);
+    // Every item is one word on one line in the list's font, so the view can lay out hundreds
+    // of them from the size of one instead of measuring each.
+    setUniformItemSizes(true);
     collator_.setCaseSensitivity(Qt::CaseInsensitive);
 }
 
