@@ -5,8 +5,8 @@ DEBIAN_PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev 
                    libgtest-dev libgmock-dev libbenchmark-dev \
                    dpkg-dev file desktop-file-utils appstream \
                    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64
-# The fuzz targets are built with clang.
-DEBIAN_PACKAGES += clang-14 libclang-rt-14-dev
+# The fuzz targets are built with clang; the memory check runs valgrind on a virtual X display.
+DEBIAN_PACKAGES += clang-14 libclang-rt-14-dev valgrind xvfb xauth
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 QUABBEL_WERROR ?= OFF
 
