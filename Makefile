@@ -67,6 +67,11 @@ fuzz: build-fuzz
 package: build
 	cmake --build --preset default --target package
 
+# Every benchmark, as one table of figures and goals; benchmarks are never run as tests.
+.PHONY: bench
+bench: build
+	./bench/run_all.sh build
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
