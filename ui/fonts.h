@@ -4,8 +4,8 @@
 
 namespace quabbel::ui {
 
-// MS Sans Serif at the given size; where that family is missing, the system's sans-serif
-// stands in for it. Drawn without hinting.
+// MS Sans Serif at the given size on Windows, Liberation Sans elsewhere; where that is missing,
+// the desktop's sans stands in. Drawn without hinting.
 QFont ms_sans_serif(qreal points, bool bold = false);
 
 } // namespace quabbel::ui

@@ -15,9 +15,7 @@ inline constexpr TwipsRect label_3_0{120, 840, 4935, 255};
 inline constexpr TwipsRect label_3_1{120, 1080, 4935, 495};
 inline constexpr TwipsRect label_2{120, 1560, 4455, 255};
 inline constexpr TwipsRect label_4{120, 1920, 4455, 495};
-// 2040 rather than MS Sans Serif's 1815, so that "Ich wünsche viel Spaß!" stays on one line in
-// the wider fonts that stand in for it; nothing else stands on that line before the button.
-inline constexpr TwipsRect label_5{120, 2400, 2040, 255};
+inline constexpr TwipsRect label_5{120, 2400, 1815, 255};
 inline constexpr TwipsRect command_1{2760, 2520, 1455, 495};
 inline constexpr TwipsRect picture_1{120, 2640, 615, 375};
 inline constexpr TwipsRect label_6{960, 2760, 1335, 255};

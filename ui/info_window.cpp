@@ -2,6 +2,7 @@
 
 #include "ui/fonts.h"
 #include "ui/info_geometry.h"
+#include "ui/text_fit.h"
 #include "ui/twips.h"
 
 #include <QIcon>
@@ -88,6 +89,7 @@ InfoWindow::InfoWindow() {
     setFont(ms_sans_serif(8.25));
     setFixedSize(pixels(client_width), pixels(client_height));
     create_controls();
+    fit_texts(*this);
     connect(Command1, &QPushButton::clicked, this, &InfoWindow::Command1_Click);
 }
 

@@ -6,6 +6,7 @@
 #include "ui/position_box.h"
 #include "ui/qbl_geometry.h"
 #include "ui/sorted_list.h"
+#include "ui/text_fit.h"
 #include "ui/twips.h"
 
 #include <QFrame>
@@ -101,6 +102,7 @@ qbl::qbl() : tables_(std::make_unique<WordTables>()) {
     connect_boxes();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
+    fit_texts(*this);
     B2[1]->setFocus();
     Form_Load();
 }
