@@ -14,8 +14,12 @@ PositionBox::PositionBox(const QString& name, QWidget* parent) : QLineEdit(paren
 
 void PositionBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    const Qt::FocusReason reason = event->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+    switch (event->reason()) {
+    case Qt::ActiveWindowFocusReason: // the window became active again
+    case Qt::PopupFocusReason:        // a popup menu closed
+    case Qt::MenuBarFocusReason:      // the menu bar, used from the keyboard, gave it back
+        break;
+    default:
         emit gotFocus();
     }
 }

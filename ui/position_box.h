@@ -14,7 +14,7 @@ public:
 
 signals:
     // The focus came from another control of the same window (by mouse, Tab or a program),
-    // not from the window becoming active again or a closing menu.
+    // not back from the menu bar, a closing menu or another window.
     void gotFocus();
 
 protected:

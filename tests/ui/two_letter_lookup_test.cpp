@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -151,14 +152,64 @@ private slots:
         QCOMPARE(list->count(), 0);
     }
 
-    void theWindowBecomingActiveOrAMenuClosingKeepsTheLetter() {
-        type_text(first, QStringLiteral("a"));
-        for (const Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
-            QFocusEvent focus_in(QEvent::FocusIn, reason);
-            QApplication::sendEvent(first, &focus_in);
-            QCOMPARE(first->text(), QStringLiteral("A"));
-            QCOMPARE(items(*list), words_with_a_first);
+    // Keys go to the window as the platform delivers them, through its shortcuts and menu bar.
+    void press(QKeySequence keys) const {
+        for (int index = 0; index < keys.count(); ++index) {
+            const QKeyCombination key = keys[index];
+            QTest::keyClick(window->windowHandle(), key.key(), key.keyboardModifiers());
         }
+    }
+
+    // The menu bar takes the focus while it is used from the keyboard and gives it back; that
+    // is no move into the box. Nor is the window becoming active again once the info window
+    // goes.
+    void usingTheMenuOrTheInfoWindowKeepsTheLetter_data() {
+        QTest::addColumn<QList<QKeySequence>>("keys");
+        QTest::addColumn<bool>("opens_info");
+        const QKeySequence escape(Qt::Key_Escape);
+        QTest::newRow("Alt") << QList<QKeySequence>{QKeySequence(Qt::Key_Alt), escape} << false;
+        QTest::newRow("Alt+D Esc Esc")
+            << QList<QKeySequence>{QKeySequence(Qt::ALT | Qt::Key_D), escape, escape} << false;
+        QTest::newRow("Alt+D I, OK")
+            << QList<QKeySequence>{QKeySequence(Qt::ALT | Qt::Key_D), QKeySequence(Qt::Key_I)}
+            << true;
+    }
+
+    void usingTheMenuOrTheInfoWindowKeepsTheLetter() {
+        QFETCH(QList<QKeySequence>, keys);
+        QFETCH(bool, opens_info);
+        type_text(first, QStringLiteral("h"));
+        const QStringList words = items(*list);
+        QCOMPARE(words.size(), 8);
+        for (const QKeySequence& key : keys) {
+            press(key);
+            QTest::qWait(50);
+        }
+        if (opens_info) {
+            QWidget* info = QApplication::activeWindow();
+            QVERIFY(info && info->objectName() == QLatin1String("info_"));
+            control<QPushButton>(*info, "Command1")->click();
+            // As a window manager does once the info window is gone.
+            QVERIFY(show_active(*window));
+        }
+        QCOMPARE(QApplication::focusWidget(), first);
+        QCOMPARE(first->text(), QStringLiteral("H"));
+        QVERIFY(second->text().isEmpty());
+        QCOMPARE(items(*list), words);
+    }
+
+    void tabIntoEitherBoxEmptiesBoth() {
+        first->setFocus(Qt::MouseFocusReason);
+        type_text(first, QStringLiteral("h"));
+        press(QKeySequence(Qt::Key_Tab));
+        QCOMPARE(QApplication::focusWidget(), second);
+        QVERIFY(first->text().isEmpty());
+        QCOMPARE(list->count(), 0);
+        type_text(second, QStringLiteral("h"));
+        press(QKeySequence(Qt::SHIFT | Qt::Key_Backtab));
+        QCOMPARE(QApplication::focusWidget(), first);
+        QVERIFY(second->text().isEmpty());
+        QCOMPARE(list->count(), 0);
     }
 };
 
