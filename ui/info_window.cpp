@@ -20,10 +20,9 @@ namespace {
 
 const QString date = QStringLiteral("Stand vom 17.04.2007");
 const QString free_to_use = QStringLiteral("Quabbel dürfen alle Scrabble-Spieler frei nutzen.");
-const QString main_source = QStringLiteral("Die Wortlisten beruhen auf igerman98 von Björn Jacke.");
-const QString further_sources =
-    QStringLiteral("Dazu Ding (Frank Richter) und OpenThesaurus (Daniel Naber). Formen aus Morphy "
-                   "von Wolfgang Lezius u. a.");
+const QString own_list = QStringLiteral("Die Wörter mit 2 Buchstaben sind Quabbels eigene Liste.");
+const QString lexica = QStringLiteral("Die mit 3 und 4 Buchstaben beruhen auf igerman98 von Björn "
+                                      "Jacke. Dazu Ding, OpenThesaurus und Morphy.");
 const QString thanks = QStringLiteral("DANKE   DANKE   DANKE");
 const QString new_words =
     QStringLiteral("In der 24. Auflage ist hüb wieder drin. Neu sind: SPA NET "
@@ -98,7 +97,7 @@ InfoWindow::InfoWindow() {
 void InfoWindow::create_controls() {
     Picture1 = create_picture(this);
     create_label("Label1", free_to_use, label_1, this);
-    set_text_colour(create_label("Label3(0)", main_source, label_3_0, this), red);
+    set_text_colour(create_label("Label3(0)", own_list, label_3_0, this), red);
     create_label("Label4", new_words, label_4, this);
     create_label("Label5", greeting, label_5, this);
     create_label("Label6", signature, label_6, this);
@@ -114,7 +113,7 @@ void InfoWindow::create_controls() {
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     set_text_colour(Label2, red);
 
-    set_text_colour(create_label("Label3(1)", further_sources, label_3_1, this), red);
+    set_text_colour(create_label("Label3(1)", lexica, label_3_1, this), red);
 
     QLabel* Label7 = create_label("Label7", date, label_7, this);
     Label7->setFont(ms_sans_serif(13.5, true));

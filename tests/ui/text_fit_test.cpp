@@ -15,14 +15,33 @@
 
 namespace {
 
-// One line for each control of the window, shown and with a text, whose text would be cut.
+// The program's own face, where it is installed, fits at the sizes the windows ask for; only a
+// face standing in for it may have to be drawn smaller.
+bool own_face_installed() {
+    const QString own_face = quabbel::ui::ms_sans_serif(8.25).family();
+    return QFontInfo(quabbel::ui::ms_sans_serif(8.25)).family() == own_face;
+}
+
+bool at_design_size(const QFont& font) {
+    return font.pointSizeF() == 8.25 || font.pointSizeF() == 9.75 || font.pointSizeF() == 13.5;
+}
+
+// One line for each control of the window, shown and with a text, whose text would be cut or
+// had to be made smaller although the program's own face is there.
 QStringList cut_texts(const QWidget& window) {
     QStringList faults;
     for (const QWidget* control : window.findChildren<QWidget*>()) {
         const std::optional<QSize> needed = quabbel::ui::room_needed(*control);
         const QSize visible = quabbel::ui::visible_size(*control);
-        if (!needed || !control->isVisible() ||
-            (needed->width() <= visible.width() && needed->height() <= visible.height())) {
+        if (!needed || !control->isVisible()) {
+            continue;
+        }
+        if (own_face_installed() && !at_design_size(control->font())) {
+            faults << QStringLiteral("%1 is drawn at %2 pt")
+                          .arg(control->objectName())
+                          .arg(control->font().pointSizeF());
+        }
+        if (needed->width() <= visible.width() && needed->height() <= visible.height()) {
             continue;
         }
         faults << QStringLiteral("%1 in %2 %3 needs %4 x %5 px, shows %6 x %7")
