@@ -69,6 +69,7 @@ void set_background(QLabel* label, const QColor& colour) {
 QLabel* create_picture(QWidget* window) {
     auto* picture = new QLabel(window);
     picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setAccessibleName(QStringLiteral("Spielsteine Q und U"));
     picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setPixmap(QPixmap(QStringLiteral(":/pictures/qu_tiles.gif")));

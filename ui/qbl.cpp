@@ -48,19 +48,32 @@ QIcon binoculars() {
     return icon;
 }
 
+// What screen readers call a box or a list: the word length and the letter's position.
+QString words_of_length(int length) {
+    return QStringLiteral("Wörter mit %1 Buchstaben").arg(length);
+}
+
+QString letter_of_words(int position, int length) {
+    return QStringLiteral("%1. Buchstabe der %2").arg(position).arg(words_of_length(length));
+}
+
 template <std::size_t Size>
 void create_boxes(std::array<PositionBox*, Size>& boxes, const char* name, Column column,
                   QWidget* client) {
-    for (int position = 1; position < static_cast<int>(Size); ++position) {
+    const int length = static_cast<int>(Size) - 1;
+    for (int position = 1; position <= length; ++position) {
         auto* box = new PositionBox(element_name(name, position), client);
+        box->setAccessibleName(letter_of_words(position, length));
         box->setFont(bold_font());
         box->setGeometry(pixel_rect({box_left(column, position), box_top, box_size, box_size}));
         boxes[static_cast<std::size_t>(position)] = box;
     }
 }
 
-SortedList* create_list(const char* name, Column column, QWidget* client) {
+SortedList* create_list(const char* name, int length, Column column, QWidget* client) {
     auto* list = new SortedList(QLatin1String(name), client);
+    list->setAccessibleName(words_of_length(length));
+    list->describe_count();
     list->setFont(bold_font());
     list->setGeometry(pixel_rect({column.left, list_top, column.list_width, list_height}));
     list->hide();
@@ -133,9 +146,9 @@ void qbl::create_controls() {
     create_boxes(B2, "B2", column_2, client);
     create_boxes(B3, "B3", column_3, client);
     create_boxes(B4, "B4", column_4, client);
-    List2 = create_list("List2", column_2, client);
-    List3 = create_list("List3", column_3, client);
-    List4 = create_list("List4", column_4, client);
+    List2 = create_list("List2", 2, column_2, client);
+    List3 = create_list("List3", 3, column_3, client);
+    List4 = create_list("List4", 4, column_4, client);
     Label1 = create_label("Label1", QStringLiteral("Hallo Scrabbler(in)"), label_1, client);
     Label1->setFont(bold_font());
     Label2 = create_label("Label2", instructions, label_2, client);

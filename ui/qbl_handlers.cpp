@@ -39,6 +39,7 @@ void add_words(SortedList* list, const std::vector<std::u16string>& words) {
     for (const std::u16string& word : words) {
         list->add_item(QString::fromStdU16String(word));
     }
+    list->describe_count();
 }
 
 } // namespace

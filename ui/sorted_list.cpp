@@ -28,4 +28,11 @@ void SortedList::add_item(const QString& text) {
     insertItem(first, text);
 }
 
+void SortedList::describe_count() {
+    const int words = count();
+    setAccessibleDescription(words == 0   ? QStringLiteral("keine Wörter")
+                             : words == 1 ? QStringLiteral("1 Wort")
+                                          : QStringLiteral("%1 Wörter").arg(words));
+}
+
 } // namespace quabbel::ui

@@ -15,6 +15,9 @@ public:
 
     void add_item(const QString& text);
 
+    // Tells screen readers how many words the list shows, as its accessible description.
+    void describe_count();
+
 private:
     QCollator collator_;
 };
