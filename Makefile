@@ -1,25 +1,29 @@
 # Whole set-up on a fresh Debian 12 machine: "make run" starts the program, "make test" runs
 # every test in the normal and the sanitizer build and a short run of each fuzz target.
 
-DEBIAN_PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev \
-                   libgtest-dev libgmock-dev libbenchmark-dev \
-                   dpkg-dev file desktop-file-utils appstream \
-                   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64
-# The fuzz targets are built with clang; the memory check runs valgrind on a virtual X display.
-DEBIAN_PACKAGES += clang-14 libclang-rt-14-dev valgrind xvfb xauth
+# What building and running the program need: "make run" installs only these.
+RUN_PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation2
+# What the tests add: GoogleTest and Google Benchmark, Debian's packaging tools, the MinGW-w64
+# cross compiler and Wine, clang for the fuzz targets, valgrind on a virtual X display, and the
+# desktop fonts that the text-fit test sets as the desktop's sans.
+TEST_PACKAGES := libgtest-dev libgmock-dev libbenchmark-dev \
+                 dpkg-dev file desktop-file-utils appstream \
+                 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 \
+                 clang-14 libclang-rt-14-dev valgrind xvfb xauth \
+                 fonts-dejavu-core fonts-noto-core fonts-cantarell
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 QUABBEL_WERROR ?= OFF
 
-.PHONY: all deps build build-asan build-fuzz run test test-default test-asan test-fuzz fuzz \
-        package format clean
+.PHONY: all deps test-deps build-program build build-asan build-fuzz run test test-default \
+        test-asan test-fuzz fuzz package format clean
 .NOTPARALLEL:
 
 all: build
 
 # Installs only what is missing, so a second run does not touch apt.
-deps:
+define install_missing
 	@missing=""; \
-	for package in $(DEBIAN_PACKAGES); do \
+	for package in $(1); do \
 	    dpkg-query -W -f='$${Status}\n' $$package 2>/dev/null | grep -q '^install ok installed$$' \
 	        || missing="$$missing $$package"; \
 	done; \
@@ -29,20 +33,34 @@ deps:
 	    $(SUDO) env DEBIAN_FRONTEND=noninteractive \
 	        apt-get install -y --no-install-recommends $$missing; \
 	fi
+endef
 
-build: deps
-	cmake --preset default -DQUABBEL_WERROR=$(QUABBEL_WERROR)
+deps:
+	$(call install_missing,$(RUN_PACKAGES))
+
+test-deps:
+	$(call install_missing,$(RUN_PACKAGES) $(TEST_PACKAGES))
+
+# The program alone; a first configuration leaves the tests out, a later one keeps its choice.
+build-program: deps
+	@test -f build/CMakeCache.txt || \
+	    cmake --preset default -DBUILD_TESTING=OFF -DQUABBEL_WERROR=$(QUABBEL_WERROR)
+	cmake --build --preset default --target quabbel
+
+# The program, its tests and benchmarks.
+build: test-deps
+	cmake --preset default -DBUILD_TESTING=ON -DQUABBEL_WERROR=$(QUABBEL_WERROR)
 	cmake --build --preset default
 
-build-asan: deps
+build-asan: test-deps
 	cmake --preset asan -DQUABBEL_WERROR=$(QUABBEL_WERROR)
 	cmake --build --preset asan
 
-build-fuzz: deps
+build-fuzz: test-deps
 	cmake --preset fuzz -DQUABBEL_WERROR=$(QUABBEL_WERROR)
 	cmake --build --preset fuzz
 
-run: build
+run: build-program
 	./build/app/quabbel
 
 # Widget tests need no display.
