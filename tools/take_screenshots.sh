@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots of the main window under Xvfb: the greeting layout at start
-# (docs/greeting_layout.png) and the results layout after letters were typed into each column
-# (docs/results_layout.png), each with the frame and title bar that openbox draws. Needs the
+# Takes the README's screenshots under Xvfb: the main window's greeting layout at start
+# (docs/greeting_layout.png), its results layout after letters were typed into each column
+# (docs/results_layout.png) and the info window opened from the keyboard (docs/info_window.png),
+# each with the frame and title bar that openbox draws. The fonts are those that fontconfig
+# resolves; FONTCONFIG_FILE (an absolute path) and QT_SCALE_FACTOR pass through to the program. Needs the
 # built program ("make build") and Debian's xvfb, openbox, x11-utils, xdotool and imagemagick.
 #
 # Usage: tools/take_screenshots.sh [PROGRAM [OUTPUT_DIRECTORY]]
@@ -69,4 +71,10 @@ type_into_box 2760 z    # B4(1)
 type_into_box 4200 n    # B4(4)
 sleep 1
 import -frame -window "$window" "$output/results_layout.png"
-echo "Wrote $output/greeting_layout.png and $output/results_layout.png"
+
+xdotool key alt+d i
+wait_for xdotool search --onlyvisible --name '^Info$'
+sleep 1
+import -frame -window "$(xdotool search --onlyvisible --name '^Info$' | head -n 1)" \
+    "$output/info_window.png"
+echo "Wrote greeting_layout.png, results_layout.png and info_window.png into $output"
