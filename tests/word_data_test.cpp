@@ -87,6 +87,19 @@ Words table_4_matching(std::u16string_view pattern) {
     return words_matching(loaded_tables().table_4, loaded_tables().count_4, pattern);
 }
 
+// The three-letter word as the data gives it, found by its spelling in capitals; empty if absent.
+std::u16string written_3(std::u16string_view capitals) {
+    for (const std::u16string_view text : data::words_3) {
+        std::u16string upper(text.substr(0, capitals.size()));
+        std::transform(upper.begin(), upper.end(), upper.begin(),
+                       [](char16_t character) { return upper_case(character); });
+        if (upper == capitals) {
+            return std::u16string(text);
+        }
+    }
+    return {};
+}
+
 Words table_3_words() {
     return filled_words(loaded_tables().table_3, loaded_tables().count_3);
 }
@@ -145,6 +158,11 @@ TEST(ThreeLetterData, HoldsTheNamedWordsAsWritten) {
     EXPECT_EQ(data::words_3[412 - 1], u"olé");
     EXPECT_EQ(data::words_3[523 - 1], u"Spa");
     EXPECT_EQ(slots(625, 629), (Words{u"zot", u"Zug", u"zum", u"zur", u"zwo"}));
+    // The case rules' own examples: nouns capitalised, other words in lower case.
+    EXPECT_EQ(written_3(u"AAL"), u"Aal");
+    EXPECT_EQ(written_3(u"AHN"), u"Ahn");
+    EXPECT_EQ(written_3(u"AHA"), u"aha");
+    EXPECT_EQ(written_3(u"ÄFF"), u"äff");
 }
 
 TEST(ThreeLetterData, HoldsTheNamedWordsWhenLoaded) {
