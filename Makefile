@@ -7,19 +7,23 @@ DEBIAN_PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev 
                    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64
 # The fuzz targets are built with clang; the memory check runs valgrind on a virtual X display.
 DEBIAN_PACKAGES += clang-14 libclang-rt-14-dev valgrind xvfb xauth
+# The Windows program: the MinGW-w64 cross compiler, Debian's Qt source and GoogleTest for the
+# toolkit and the tests.
+WINDOWS_PACKAGES := cmake ninja-build dpkg-dev qt6-base-dev libgtest-dev file \
+                    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 QUABBEL_WERROR ?= OFF
 
 .PHONY: all deps build build-asan build-fuzz run test test-default test-asan test-fuzz fuzz \
-        package format clean
+        package format clean deps-windows windows
 .NOTPARALLEL:
 
 all: build
 
-# Installs only what is missing, so a second run does not touch apt.
-deps:
+# Installs only what is missing of the packages in $(1), so a second run does not touch apt.
+define install_missing
 	@missing=""; \
-	for package in $(DEBIAN_PACKAGES); do \
+	for package in $(1); do \
 	    dpkg-query -W -f='$${Status}\n' $$package 2>/dev/null | grep -q '^install ok installed$$' \
 	        || missing="$$missing $$package"; \
 	done; \
@@ -29,6 +33,13 @@ deps:
 	    $(SUDO) env DEBIAN_FRONTEND=noninteractive \
 	        apt-get install -y --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(DEBIAN_PACKAGES))
+
+deps-windows:
+	$(call install_missing,$(WINDOWS_PACKAGES))
 
 build: deps
 	cmake --preset default -DQUABBEL_WERROR=$(QUABBEL_WERROR)
@@ -59,6 +70,14 @@ test-fuzz: build-fuzz
 
 test: test-default test-asan test-fuzz
 
+# build-windows/quabbel-1.00-win64.zip with a static quabbel.exe. The first run builds the static
+# Qt it needs into a cache outside the clone (tools/windows/qt_toolkit.sh, 30 to 60 minutes).
+windows: deps-windows
+	export QUABBEL_WINDOWS_QT=$$(tools/windows/qt_toolkit.sh build) && \
+	cmake --preset windows -DQUABBEL_WERROR=$(QUABBEL_WERROR) && \
+	cmake --build --preset windows && \
+	cmake --build --preset windows --target package
+
 # Ten minutes for each fuzz target; the corpora grow in build-fuzz/tests/fuzz/corpus/.
 fuzz: build-fuzz
 	ctest --preset fuzz-long
@@ -76,4 +95,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-windows
