@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Starts PROGRAM, the shipped quabbel.exe, under WINE and drives it from outside as a player at
 # the keyboard would, on the X display in DISPLAY with a window manager: the window "Quabbel 2 3
-# 4" appears with the design's client size in both layouts; "z" typed into B4(1) and "n" into B4(4) list the ten words
-# from ZAHN to ZYAN in German order, read back one by one with Ctrl+C from the list; "&Datei" >
-# "&Info" opens the info window at its size; "&Datei" > "&Ende" ends the program with status 0.
+# 4" appears with the design's client size in both layouts; "z" typed into B4(1) and "n" into
+# B4(4) list the ten words from ZAHN to ZYAN in German order, read back one by one with Ctrl+C
+# from the list; "&Datei" > "&Info" opens the info window at its size; "&Datei" > "&Ende" ends
+# the program with status 0. Testing the exe itself, not a test program linked with its code,
+# checks what players get: its start code, resources, static plugins and link.
 #   drive_program.sh WINE PROGRAM
 set -uo pipefail
 wine=$1
@@ -27,6 +29,7 @@ size_of() {
     echo "$WIDTH $HEIGHT"
 }
 
+# Presses keys one after another and gives the program time to handle them.
 press() {
     xdotool key --delay 150 "$@"
     sleep 0.5
