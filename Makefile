@@ -11,16 +11,22 @@ TEST_PACKAGES := libgtest-dev libgmock-dev libbenchmark-dev \
                  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 \
                  clang-14 libclang-rt-14-dev valgrind xvfb xauth \
                  fonts-dejavu-core fonts-noto-core fonts-cantarell
+# The Windows program: the MinGW-w64 cross compiler, Debian's Qt source and GoogleTest for the
+# toolkit and the tests, and Wine on a virtual display with a window manager to run them.
+WINDOWS_PACKAGES := cmake ninja-build dpkg-dev qt6-base-dev libgtest-dev file \
+                    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
+                    wine64 fonts-wine xvfb xauth x11-utils openbox xdotool xclip
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 QUABBEL_WERROR ?= OFF
 
 .PHONY: all deps test-deps build-program build build-asan build-fuzz run test test-default \
-        test-asan test-fuzz fuzz package format clean
+        test-asan test-fuzz fuzz package format clean deps-windows windows test-windows \
+        test-windows-if-built
 .NOTPARALLEL:
 
 all: build
 
-# Installs only what is missing, so a second run does not touch apt.
+# Installs only what is missing of the packages in $(1), so a second run does not touch apt.
 define install_missing
 	@missing=""; \
 	for package in $(1); do \
@@ -40,6 +46,9 @@ deps:
 
 test-deps:
 	$(call install_missing,$(RUN_PACKAGES) $(TEST_PACKAGES))
+
+deps-windows:
+	$(call install_missing,$(WINDOWS_PACKAGES))
 
 # The program alone; a first configuration leaves the tests out, a later one keeps its choice.
 build-program: deps
@@ -75,7 +84,29 @@ test-asan: build-asan
 test-fuzz: build-fuzz
 	ctest --preset fuzz
 
-test: test-default test-asan test-fuzz
+test: test-default test-asan test-fuzz test-windows-if-built
+
+# build-windows/quabbel-1.00-win64.zip with a static quabbel.exe. The first run builds the static
+# Qt it needs into a cache outside the clone (tools/windows/qt_toolkit.sh, 30 to 60 minutes).
+windows: deps-windows
+	export QUABBEL_WINDOWS_QT=$$(tools/windows/qt_toolkit.sh build) && \
+	cmake --preset windows -DQUABBEL_WERROR=$(QUABBEL_WERROR) && \
+	cmake --build --preset windows && \
+	cmake --build --preset windows --target package
+
+# The Windows build's tests and the shipped quabbel.exe under Wine, on a virtual display.
+test-windows: windows
+	export QUABBEL_WINDOWS_QT=$$(tools/windows/qt_toolkit.sh prefix) && \
+	xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" \
+	    tools/windows/with_openbox.sh ctest --preset windows
+
+# Part of "make test" once the toolkit is in the cache; CI does not build it.
+test-windows-if-built:
+	@if tools/windows/qt_toolkit.sh present 2>/dev/null; then \
+	    $(MAKE) test-windows; \
+	else \
+	    echo "Windows tests skipped: no Windows toolkit in the cache; \"make windows\" builds it."; \
+	fi
 
 # Ten minutes for each fuzz target; the corpora grow in build-fuzz/tests/fuzz/corpus/.
 fuzz: build-fuzz
@@ -94,4 +125,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-windows

@@ -1,13 +1,18 @@
-# Compiles the resource script RC with WINDRES, reads the result back as a script and checks
-# it: every resource in German (language 7, sublanguage 1), an icon group of the 32 and 16 pixel
+# Compiles the resource script RC with WINDRES, or takes the program RC, reads the resources back
+# as a script and checks them: every resource in German (language 7, sublanguage 1), an icon group of the 32 and 16 pixel
 # binoculars in 16 colours, and a version block for an application giving VERSION, in German
 # with code page 1252, with the German strings.
 #   cmake -DWINDRES=... -DRC=... -DVERSION=... -DWORK=... -P check_resource.cmake
 
 file(MAKE_DIRECTORY ${WORK})
-execute_process(COMMAND ${WINDRES} -i ${RC} -O res -o ${WORK}/quabbel.res
-                COMMAND_ERROR_IS_FATAL ANY)
-execute_process(COMMAND ${WINDRES} -i ${WORK}/quabbel.res -O rc -o ${WORK}/quabbel_read_back.rc
+# A script is compiled first; the resources of a program are read back from it directly.
+if(RC MATCHES "\\.exe$")
+    set(compiled ${RC})
+else()
+    set(compiled ${WORK}/quabbel.res)
+    execute_process(COMMAND ${WINDRES} -i ${RC} -O res -o ${compiled} COMMAND_ERROR_IS_FATAL ANY)
+endif()
+execute_process(COMMAND ${WINDRES} -i ${compiled} -O rc -o ${WORK}/quabbel_read_back.rc
                 COMMAND_ERROR_IS_FATAL ANY)
 file(READ ${WORK}/quabbel_read_back.rc script)
 

@@ -20,11 +20,9 @@ if(NOT EXISTS ${gtest_prefix}/lib/cmake/GTest/GTestConfig.cmake)
     run(${CMAKE_COMMAND} --install ${WORK}/googletest)
 endif()
 
-# Tests are not listed by running the program while building; they run below in one go.
 run(${CMAKE_COMMAND} -S ${SOURCE} -B ${WORK}/core -G Ninja --toolchain ${TOOLCHAIN}
     -DCMAKE_BUILD_TYPE=Release -DQUABBEL_CORE_ONLY=ON -DQUABBEL_WERROR=${WERROR}
-    -DGTest_DIR=${gtest_prefix}/lib/cmake/GTest
-    -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST)
+    -DGTest_DIR=${gtest_prefix}/lib/cmake/GTest)
 run(${CMAKE_COMMAND} --build ${WORK}/core)
 
 # Wine gets a prefix of its own, set up before the tests start.
