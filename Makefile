@@ -15,7 +15,7 @@ TEST_PACKAGES := libgtest-dev libgmock-dev libbenchmark-dev \
 # toolkit and the tests, and Wine on a virtual display with a window manager to run them.
 WINDOWS_PACKAGES := cmake ninja-build dpkg-dev qt6-base-dev libgtest-dev file \
                     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
-                    wine64 fonts-wine xvfb xauth x11-utils openbox xdotool xclip
+                    wine64 fonts-wine fonts-liberation2 xvfb xauth x11-utils openbox xdotool xclip
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 QUABBEL_WERROR ?= OFF
 

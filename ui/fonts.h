@@ -4,8 +4,9 @@
 
 namespace quabbel::ui {
 
-// MS Sans Serif at the given size on Windows, Liberation Sans elsewhere; where that is missing,
-// the desktop's sans stands in. Drawn without hinting.
+// The windows' face for MS Sans Serif at the given size: Microsoft Sans Serif on Windows,
+// Liberation Sans elsewhere; where that is missing, the system's sans stands in. Drawn without
+// hinting.
 QFont ms_sans_serif(qreal points, bool bold = false);
 
 } // namespace quabbel::ui

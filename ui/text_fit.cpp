@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 
 namespace quabbel::ui {
 
@@ -23,15 +24,17 @@ QSize needed_by(const QLabel& label) {
     return {text.width() + around.width(), label.heightForWidth(label.width())};
 }
 
-// The box's size hint reserves the font's widest glyph, which no letter needs.
+// A box draws its letter inside its frame with a margin of two pixels on either side. Its size
+// hint would not do for the width: it reserves the font's widest glyph, and some styles add
+// the arrow button of a combo box.
 QSize needed_by(const QLineEdit& box) {
     const QFontMetrics metrics = box.fontMetrics();
     int widest = 0;
     for (const QChar letter : letters) {
         widest = qMax(widest, metrics.horizontalAdvance(letter));
     }
-    const QSize hint = box.minimumSizeHint();
-    return {hint.width() - metrics.maxWidth() + widest, hint.height()};
+    const int frame = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &box);
+    return {widest + 2 * (frame + 2), box.minimumSizeHint().height()};
 }
 
 bool is_cut(const QWidget& control) {

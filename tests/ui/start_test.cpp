@@ -17,7 +17,7 @@ private slots:
 
         const QFont font = QApplication::font();
 #ifdef Q_OS_WIN
-        QCOMPARE(font.family(), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(font.family(), QStringLiteral("Microsoft Sans Serif"));
 #else
         QCOMPARE(font.family(), QStringLiteral("Liberation Sans"));
 #endif
