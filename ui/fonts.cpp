@@ -1,5 +1,6 @@
 #include "ui/fonts.h"
 
+#include <QFontInfo>
 #include <QStringList>
 
 namespace quabbel::ui {
@@ -38,6 +39,11 @@ QFont ms_sans_serif(qreal points, bool bold) {
     // (callgrind on bench/quabbel_window).
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
+}
+
+bool own_face_installed() {
+    const QFont font = ms_sans_serif(8.25);
+    return QFontInfo(font).family() == font.family();
 }
 
 } // namespace quabbel::ui

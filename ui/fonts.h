@@ -9,4 +9,7 @@ namespace quabbel::ui {
 // hinting.
 QFont ms_sans_serif(qreal points, bool bold = false);
 
+// Whether the system draws that face itself rather than a stand-in for it.
+bool own_face_installed();
+
 } // namespace quabbel::ui

@@ -70,8 +70,9 @@ void create_boxes(std::array<PositionBox*, Size>& boxes, const char* name, Colum
     }
 }
 
-SortedList* create_list(const char* name, int length, Column column, QWidget* client) {
-    auto* list = new SortedList(QLatin1String(name), client);
+// "List2" to "List4", by word length.
+SortedList* create_list(int length, Column column, QWidget* client) {
+    auto* list = new SortedList(QStringLiteral("List%1").arg(length), client);
     list->setAccessibleName(words_of_length(length));
     list->describe_count();
     list->setFont(bold_font());
@@ -146,9 +147,9 @@ void qbl::create_controls() {
     create_boxes(B2, "B2", column_2, client);
     create_boxes(B3, "B3", column_3, client);
     create_boxes(B4, "B4", column_4, client);
-    List2 = create_list("List2", 2, column_2, client);
-    List3 = create_list("List3", 3, column_3, client);
-    List4 = create_list("List4", 4, column_4, client);
+    List2 = create_list(2, column_2, client);
+    List3 = create_list(3, column_3, client);
+    List4 = create_list(4, column_4, client);
     Label1 = create_label("Label1", QStringLiteral("Hallo Scrabbler(in)"), label_1, client);
     Label1->setFont(bold_font());
     Label2 = create_label("Label2", instructions, label_2, client);

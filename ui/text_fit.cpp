@@ -1,5 +1,7 @@
 #include "ui/text_fit.h"
 
+#include "ui/fonts.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -70,6 +72,10 @@ QSize visible_size(const QWidget& control) {
 }
 
 void fit_texts(QWidget& window) {
+    // The program's own face fits at the windows' sizes; only a stand-in needs measuring.
+    if (own_face_installed()) {
+        return;
+    }
     for (QWidget* control : window.findChildren<QWidget*>()) {
         control->ensurePolished();
         QFont font = control->font();

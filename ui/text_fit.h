@@ -15,9 +15,9 @@ std::optional<QSize> room_needed(const QWidget& control);
 // The part of the control that its parents leave visible.
 QSize visible_size(const QWidget& control);
 
-// Makes every text of the window whole: a control whose text needs more room than the window
-// leaves visible of it gets a smaller font, a quarter point at a time. The windows' own fonts
-// fit everywhere; this serves where a desktop lacks them and another sans stands in.
+// Makes every text of the window whole where a stand-in is drawn for the program's own face: a
+// control whose text needs more room than the window leaves visible of it gets a smaller font,
+// a quarter point at a time.
 void fit_texts(QWidget& window);
 
 } // namespace quabbel::ui

@@ -3,6 +3,7 @@
 #include "shown_window.h"
 #include "ui/qbl.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -86,6 +87,9 @@ private slots:
         QVERIFY(!info->parentWidget());
         QVERIFY(!info->isModal());
         QCOMPARE(QApplication::focusWidget(), control(*info, "Picture1"));
+        QCOMPARE(unnamed_for_screen_readers(*info), QStringList());
+        QCOMPARE(accessible_text(*info, "Picture1", QAccessible::Name),
+                 QStringLiteral("Spielsteine Q und U"));
     }
 
     void aSecondInfoLeavesExactlyOneWindow() {

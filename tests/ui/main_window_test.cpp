@@ -3,6 +3,7 @@
 #include "shown_window.h"
 #include "ui/qbl.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,6 +83,26 @@ private slots:
             QVERIFY(box->text().isEmpty());
         }
         QCOMPARE(QApplication::focusWidget(), control(*window, "B2(1)"));
+    }
+
+    // Boxes by letter and word length, lists by word length with the number of words found.
+    void screenReadersFindEveryControlUnderAGermanName() {
+        QCOMPARE(unnamed_for_screen_readers(*window), QStringList());
+        QCOMPARE(accessible_text(*window, "B3(2)", QAccessible::Name),
+                 QStringLiteral("2. Buchstabe der Wörter mit 3 Buchstaben"));
+        QCOMPARE(accessible_text(*window, "List4", QAccessible::Name),
+                 QStringLiteral("Wörter mit 4 Buchstaben"));
+        const auto count_after = [this](const char* box, const char* letter) {
+            type_text(control(*window, box), QLatin1String(letter));
+            return accessible_text(*window, "List4", QAccessible::Description);
+        };
+        QCOMPARE(accessible_text(*window, "List4", QAccessible::Description),
+                 QStringLiteral("keine Wörter"));
+        type_text(control(*window, "B4(1)"), QStringLiteral("z"));
+        QCOMPARE(count_after("B4(4)", "n"), QStringLiteral("10 Wörter"));
+        QCOMPARE(count_after("B4(2)", "y"), QStringLiteral("1 Wort"));
+        QCOMPARE(count_after("B4(3)", "x"), QStringLiteral("keine Wörter"));
+        QCOMPARE(unnamed_for_screen_readers(*window), QStringList());
     }
 
     void isAFixedWindowWithMinimiseButNoMaximiseBox() {

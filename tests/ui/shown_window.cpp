@@ -1,5 +1,6 @@
 #include "shown_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 
@@ -25,6 +26,38 @@ void type_text(QWidget* widget, const QString& text) {
         const auto key = static_cast<Qt::Key>(character.toUpper().unicode());
         QTest::sendKeyEvent(QTest::Click, widget, key, QString(character), Qt::NoModifier);
     }
+}
+
+namespace {
+
+bool is_used_by_the_player(QAccessible::Role role) {
+    return role == QAccessible::EditableText || role == QAccessible::List ||
+           role == QAccessible::Button || role == QAccessible::Graphic ||
+           role == QAccessible::MenuItem || role == QAccessible::StaticText;
+}
+
+QStringList unnamed_under(QAccessibleInterface* parent) {
+    QStringList unnamed;
+    for (int index = 0; index < parent->childCount(); ++index) {
+        QAccessibleInterface* child = parent->child(index);
+        if (is_used_by_the_player(child->role()) &&
+            child->text(QAccessible::Name).trimmed().isEmpty()) {
+            unnamed << (child->object() ? child->object()->objectName() : QStringLiteral("?"));
+        }
+        unnamed << unnamed_under(child);
+    }
+    return unnamed;
+}
+
+} // namespace
+
+QStringList unnamed_for_screen_readers(QWidget& window) {
+    return unnamed_under(QAccessible::queryAccessibleInterface(&window));
+}
+
+QString accessible_text(const QWidget& window, const char* name, int kind) {
+    return QAccessible::queryAccessibleInterface(control(window, name))
+        ->text(static_cast<QAccessible::Text>(kind));
 }
 
 QStringList items(const QListWidget& list) {

@@ -24,3 +24,10 @@ void type_text(QWidget* widget, const QString& text);
 
 // The texts of a list's items, top to bottom.
 QStringList items(const QListWidget& list);
+
+// The object names of the window's boxes, lists, buttons, pictures, texts and menu entries that
+// have no name for screen readers, found through the toolkit's accessibility interface.
+QStringList unnamed_for_screen_readers(QWidget& window);
+
+// What screen readers call the control, or tell about it.
+QString accessible_text(const QWidget& window, const char* name, int kind);
